@@ -7,4 +7,5 @@ build=${ORBA_BUILD_DIR:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBA_BUILD_TESTS=OFF -DORBA_BUILD_BENCH=OFF
 cmake --build "$build" -j"$(nproc)"
 quiz=${1:-examples/earth-science.txt}
-exec "$build/bin/orba" "$PWD/$quiz"
+case "$quiz" in /*) ;; *) quiz="$PWD/$quiz" ;; esac
+exec "$build/bin/orba" "$quiz"
