@@ -151,6 +151,44 @@ std::string utf8ToAnsi(std::string_view utf8, std::size_t* unmappable)
     return out;
 }
 
+std::optional<std::string> convertedFromUtf8(std::string_view bytes, std::size_t* unmappable)
+{
+    const bool bom = bytes.substr(0, 3) == "\xEF\xBB\xBF";
+    std::string out;
+    out.reserve(bytes.size());
+    bool multiByte = false;
+    std::size_t bad = 0;
+    std::size_t i = bom ? 3 : 0;
+    while (i < bytes.size()) {
+        // Plain ASCII runs are copied whole.
+        std::size_t run = i;
+        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80)
+            ++run;
+        out.append(bytes.data() + i, run - i);
+        i = run;
+        if (i >= bytes.size())
+            break;
+        char32_t cp = 0;
+        const std::size_t len = decodeUtf8(bytes, i, cp);
+        if (len == 0)
+            return std::nullopt;
+        multiByte = true;
+        const int b = unicodeToAnsi(cp);
+        if (b < 0) {
+            out += '?';
+            ++bad;
+        } else {
+            out += static_cast<char>(b);
+        }
+        i += len;
+    }
+    if (!multiByte && !bom)
+        return std::nullopt;
+    if (unmappable)
+        *unmappable += bad;
+    return out;
+}
+
 bool looksLikeUtf8(std::string_view bytes)
 {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")

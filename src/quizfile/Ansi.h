@@ -4,6 +4,7 @@
 // std::string. These are the only conversions to and from Unicode.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,10 @@ std::string ansiToUtf8(std::string_view ansi);
 // *unmappable when given.
 std::string utf16ToAnsi(std::u16string_view text, std::size_t* unmappable = nullptr);
 std::string utf8ToAnsi(std::string_view utf8, std::size_t* unmappable = nullptr);
+
+// The bytes as Windows-1252 when they are UTF-8 by the rule below, in one
+// pass; nothing when they are not (then they are Windows-1252 already).
+std::optional<std::string> convertedFromUtf8(std::string_view bytes, std::size_t* unmappable = nullptr);
 
 // True when the bytes are valid UTF-8 and hold at least one multi-byte
 // sequence, or start with a UTF-8 byte-order mark.

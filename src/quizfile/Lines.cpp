@@ -100,13 +100,24 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
     out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        if (i + from.size() <= text.size()
-            && (noCase ? equalsNoCase(text.substr(i, from.size()), from) : text.substr(i, from.size()) == from)) {
-            out += to;
-            i += from.size();
+        std::size_t hit = std::string_view::npos;
+        if (!noCase) {
+            hit = text.find(from, i);
         } else {
-            out += text[i++];
+            for (std::size_t at = i; at + from.size() <= text.size(); ++at) {
+                if (equalsNoCase(text.substr(at, from.size()), from)) {
+                    hit = at;
+                    break;
+                }
+            }
         }
+        if (hit == std::string_view::npos) {
+            out.append(text.substr(i));
+            break;
+        }
+        out.append(text.substr(i, hit - i));
+        out.append(to);
+        i = hit + from.size();
     }
     return out;
 }

@@ -47,8 +47,14 @@ TEST(Ansi, Utf8DetectionTable)
         {"\xED\xA0\x80", false},           // encoded surrogate
         {"ok \xE2\x82", false},            // truncated sequence
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(looksLikeUtf8(c.bytes), c.utf8) << c.bytes;
+        // The one-pass conversion agrees with the check and the two-pass one.
+        const auto converted = convertedFromUtf8(c.bytes);
+        EXPECT_EQ(converted.has_value(), c.utf8) << c.bytes;
+        if (converted)
+            EXPECT_EQ(*converted, utf8ToAnsi(c.bytes)) << c.bytes;
+    }
 }
 
 TEST(Ansi, ByteOrderMarkIsDropped)

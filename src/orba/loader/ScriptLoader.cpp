@@ -31,6 +31,7 @@ public:
         : lines_(std::move(lines)), next_(first), cipher_(std::move(cipher)) {}
 
     bool atEnd() const { return next_ >= lines_.size(); }
+    std::size_t size() const { return lines_.size(); }
 
     std::string read()
     {
@@ -50,12 +51,13 @@ private:
 
 bool startsWith(std::string_view text, char c) { return !text.empty() && text.front() == c; }
 
-std::string normaliseBreaks(std::string_view text)
+// "[cr]" in any letter case becomes "[CR]"; the length stays, so in place.
+std::string normaliseBreaks(std::string text)
 {
-    // Most lines hold no break at all; skip the copy-and-scan for them.
-    if (text.find('[') == std::string_view::npos)
-        return std::string(text);
-    return replaceAll(text, kLineBreak, kLineBreak, true);
+    for (std::size_t at = text.find('['); at != std::string::npos && at + 4 <= text.size(); at = text.find('[', at + 1))
+        if (equalsNoCase(std::string_view(text).substr(at, 4), kLineBreak))
+            text.replace(at, 4, kLineBreak);
+    return text;
 }
 
 class Loader {
@@ -105,16 +107,22 @@ LoadResult Loader::run(std::string_view bytes)
             return refuse(std::string(kCorruptEncryptedMessage));
         in = std::make_unique<LineSource>(std::move(lines), 2, std::make_unique<TextCipher>(textCipherStart(keyLine)));
     } else {
-        std::string converted;
-        if (looksLikeUtf8(bytes)) {
-            converted = utf8ToAnsi(bytes);
-            bytes = converted;
-        }
+        const std::optional<std::string> converted = convertedFromUtf8(bytes);
+        if (converted)
+            bytes = *converted;
         auto lines = splitLines(bytes, LineEnds::Plain);
         for (auto& l : lines)
             trimTrailingSpaces(l);
         in = std::make_unique<LineSource>(std::move(lines), 0, nullptr);
     }
+    // A block takes two lines at the least: room for every question at once.
+    const std::size_t expected = std::min<std::size_t>(in->size() / 2 + 2, kMaxQuestions + 1);
+    s_.BankQuestion.reserve(expected);
+    s_.BankKind.reserve(expected);
+    s_.BankAnswers.reserve(expected);
+    s_.BankHelp.reserve(expected);
+    s_.BankOrder.reserve(expected);
+    s_.Catalogue.reserve(expected * 5);
 
     std::string sectionKind;
     for (;;) {
@@ -153,7 +161,7 @@ LoadResult Loader::run(std::string_view bytes)
         std::string& kind = s_.BankKind[static_cast<std::size_t>(c)];
         AnswerSlots& answers = s_.BankAnswers[static_cast<std::size_t>(c)];
         std::string& help = s_.BankHelp[static_cast<std::size_t>(c)];
-        s_.BankQuestion[static_cast<std::size_t>(c)] = normaliseBreaks(question);
+        s_.BankQuestion[static_cast<std::size_t>(c)] = normaliseBreaks(std::move(question));
         if (!sectionKind.empty())
             kind = sectionKind;
 
@@ -446,11 +454,13 @@ LoadResult loadScriptFile(QuizState& state, Rng& rng, LoaderPrompts& prompts)
     const std::filesystem::path fsPath(path);
     if (std::filesystem::is_directory(fsPath, ec))
         return LoadResult{LoadOutcome::Refused, "This file is not a quiz script."};
-    std::ifstream file(fsPath, std::ios::binary);
+    std::ifstream file(fsPath, std::ios::binary | std::ios::ate);
     if (!file)
         return LoadResult{LoadOutcome::Refused, "The file could not be opened."};
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
+    const std::streamoff size = file.tellg();
+    std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+    file.seekg(0);
+    if (size > 0 && !file.read(bytes.data(), size))
         return LoadResult{LoadOutcome::Refused, "The file could not be read."};
 
     std::string date;

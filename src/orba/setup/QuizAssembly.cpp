@@ -116,7 +116,7 @@ void assembleQuiz(QuizState& state, const ChapterTicks& ticked, int length, Rng&
         state.QuizKind[q] = state.BankKind[b];
         state.QuizHelp[q] = state.BankHelp[b];
         const std::string& kind = state.QuizKind[q];
-        if (toUpperAscii(kind) == kBlank || kind == kFlashCard) {
+        if (equalsNoCase(kind, kBlank) || kind == kFlashCard) {
             state.QuizChoices[q] = state.BankAnswers[b];
             continue;
         }
@@ -125,7 +125,12 @@ void assembleQuiz(QuizState& state, const ChapterTicks& ticked, int length, Rng&
         for (std::size_t o = 0; o < order.size() && o < 8; ++o) {
             const char digit = order[o];
             const std::string& answer = state.BankAnswers[b][static_cast<std::size_t>(digit - '0')];
-            state.QuizChoices[q][o] = dragDrop ? digit + answer : replaceAll(answer, "&", "&&");
+            if (dragDrop)
+                state.QuizChoices[q][o] = digit + answer;
+            else if (answer.find('&') == std::string::npos)
+                state.QuizChoices[q][o] = answer;
+            else
+                state.QuizChoices[q][o] = replaceAll(answer, "&", "&&");
         }
     }
 }
