@@ -1,7 +1,7 @@
 #include "orba/loader/FileInfoText.h"
 #include "orba/prefs/LanguageTable.h"
 #include "orba/setup/StartUp.h"
-#include "orba/setup/frmChapters.h"
+#include "orba/setup/OrbaApp.h"
 #include "orba/state/QuizState.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"
@@ -48,7 +48,8 @@ int main(int argc, char** argv)
     QtDialogs dialogs;
     QtShell shell;
     quizfile::Rng rng;
-    Platform platform{dialogs, shell, rng, settings};
+    SilentSoundPlayer sound;
+    Platform platform{dialogs, shell, rng, settings, sound};
     QuizState state;
     const LanguageTable lang(languageFromCode(settings.get(keys::Settings, keys::Language)));
 
@@ -57,15 +58,8 @@ int main(int argc, char** argv)
         const auto absolute = std::filesystem::absolute(cl.path, ec);
         state.PendingPath = ec ? cl.path : absolute.string();
     }
-    // The quiz window takes over from the chapter window in a later version;
-    // until then the program ends once the quiz is drawn.
-    frmChapters chapters(state, platform, lang);
-    chapters.onProgramEnd = [] { QCoreApplication::exit(0); };
-    chapters.onQuizReady = [&state] {
-        std::cout << "Quiz drawn: " << state.QuizLength << " question" << (state.QuizLength == 1 ? "" : "s") << " ("
-                  << state.QuizCodes << ")\n";
-        QCoreApplication::exit(0);
-    };
-    QTimer::singleShot(0, &chapters, [&chapters] { chapters.start(); });
+    OrbaApp orba(state, platform, lang);
+    orba.onProgramEnd = [] { QCoreApplication::exit(0); };
+    QTimer::singleShot(0, &app, [&orba] { orba.start(); });
     return app.exec();
 }

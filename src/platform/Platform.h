@@ -5,6 +5,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
+#include "platform/SoundPlayer.h"
 #include "quizfile/Rng.h"
 #include "settings/SettingsStore.h"
 
@@ -13,5 +14,6 @@ struct Platform {
     Shell& shell;
     quizfile::Rng& rng;
     SettingsStore& settings;
-    // PrintTarget, SoundPlayer, Downloader, SkinEngine and TrayIcon join here.
+    SoundPlayer& sound;
+    // PrintTarget, Downloader, SkinEngine and TrayIcon join here.
 };

@@ -14,7 +14,7 @@ std::string nativePath(const QString& path)
 TestPlatform::TestPlatform(std::uint64_t seed)
     : rng(seed)
     , settings(nativePath(dir_.filePath(QStringLiteral("ORBA.ini"))))
-    , platform{dialogs, shell, rng, settings}
+    , platform{dialogs, shell, rng, settings, sound}
 {
 }
 

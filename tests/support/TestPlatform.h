@@ -14,6 +14,18 @@
 #include "support/RecordingShell.h"
 #include "support/ScriptedDialogs.h"
 
+#include <string>
+#include <vector>
+
+// Records what would have been played.
+class RecordingSoundPlayer final : public SoundPlayer {
+public:
+    void play(const std::string& path) override { played.push_back(path); }
+    void stop() override { ++stops; }
+    std::vector<std::string> played;
+    int stops = 0;
+};
+
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -36,5 +48,6 @@ public:
     RecordingShell shell;
     quizfile::Rng rng;
     SettingsStore settings;
+    RecordingSoundPlayer sound;
     Platform platform;
 };

@@ -59,6 +59,7 @@ constexpr Entry kEntries[] = {
     {"There's already a .qzf file with that name.", {}},
     {"Saved ORBA Quizzes", {}},
     {"There is no such quiz to open.", {}},
+    {"The quiz you just took will now be reset and readministered.", {}},
 };
 
 } // namespace
