@@ -1,6 +1,5 @@
 #include "LoaderFixture.h"
 
-#include "orba/setup/PreviousFiles.h"
 #include "orba/setup/QuizAssembly.h"
 
 #include <gtest/gtest.h>
@@ -111,27 +110,29 @@ TEST(Assembly, ChoicesGoInDisplayOrder)
     EXPECT_EQ(l.state.QuizHelp[4], "?Card");
 }
 
-TEST(PreviousFiles, AddAndRemove)
+TEST(Assembly, ASecondDrawLeavesNothingOfTheFirst)
 {
-    using L = PreviousFileList;
-    struct Case { L before; std::string path; L after; };
-    const Case adds[] = {
-        {{"A", "B", "C", "D"}, "C", {"C", "A", "B", "D"}},
-        {{"A", "B", "C", "D"}, "E", {"E", "A", "B", "C"}},
-        {{"A", "B", "", ""}, "A", {"A", "B", "", ""}},
-        {{"", "", "", ""}, "A", {"A", "", "", ""}},
-        // A gap in the list leaves no stale duplicate behind.
-        {{"A", "", "B", "C"}, "B", {"B", "A", "C", ""}},
-    };
-    for (const auto& c : adds)
-        EXPECT_EQ(withFileAdded(c.before, c.path), c.after) << c.path;
-
-    EXPECT_EQ(withFileRemoved({"A", "B", "C", "D"}, "B"), (L{"A", "C", "D", ""}));
-    EXPECT_EQ(withFileRemoved({"A", "B", "", ""}, "A"), (L{"B", "", "", ""}));
-    // A path that is not listed takes nothing with it.
-    EXPECT_EQ(withFileRemoved({"A", "B", "C", "D"}, "X"), (L{"A", "B", "C", "D"}));
-
-    const L list{"/q/a.qzf", "", "", ""};
-    EXPECT_EQ(previousFileCaption(list, 0), "&1 - /q/a.qzf");
-    EXPECT_EQ(previousFileCaption(list, 1), "");
+    auto l = load(script({"Eight", "*1", "2", "3", "4", "5", "6", "7", "8", "", "Two", "*a", "b", "", "Card", "[FC]",
+                          "back", ""}));
+    quizfile::Rng rng(2);
+    l.state.SequentialPick = true;
+    assembleQuiz(l.state, allChaptersTicked(), 3, rng);
+    ASSERT_EQ(l.state.QuizChoices[1][7].empty(), false);
+    // Draw again in another order: every slot is the new question's own.
+    l.state.BankOrder[2] = "10";
+    ChapterTicks none{};
+    l.state.SequentialPick = false;
+    for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+        quizfile::Rng again(seed);
+        assembleQuiz(l.state, none, 2, again);
+        for (int q = 1; q <= 2; ++q) {
+            const int bank = std::stoi(l.state.QuizCodes.substr(static_cast<std::size_t>(q) * 5 - 4, 4));
+            EXPECT_EQ(l.state.QuizQuestion[q], l.state.BankQuestion[bank]);
+            EXPECT_EQ(l.state.QuizHelp[q], l.state.BankHelp[bank]);
+            const std::size_t shown = l.state.BankOrder[bank].size();
+            for (std::size_t slot = shown; slot < 8; ++slot)
+                EXPECT_EQ(l.state.QuizChoices[q][slot], "") << "question " << q << " slot " << slot;
+        }
+        EXPECT_EQ(l.state.QuizLength, 2);
+    }
 }

@@ -85,10 +85,17 @@ void assembleQuiz(QuizState& state, const ChapterTicks& ticked, int length, Rng&
     state.QuizLength = length < 0 ? 0 : length;
     state.QuizCodes.clear();
     state.QuizCodes.reserve(n * 5);
-    state.QuizQuestion.assign(n, {});
-    state.QuizKind.assign(n, {});
-    state.QuizChoices.assign(n, {});
-    state.QuizHelp.assign(n, {});
+    // Texts of an earlier quiz are overwritten in place: their buffers are
+    // reused instead of freed and allocated again.
+    state.QuizQuestion.resize(n);
+    state.QuizKind.resize(n);
+    state.QuizChoices.resize(n);
+    state.QuizHelp.resize(n);
+    state.QuizQuestion[0].clear();
+    state.QuizKind[0].clear();
+    state.QuizHelp[0].clear();
+    for (std::string& slot : state.QuizChoices[0])
+        slot.clear();
 
     // A sequential quiz takes the front of the list in file order. A random
     // draw is uniform over the records left; the last one fills the hole, so
@@ -110,8 +117,14 @@ void assembleQuiz(QuizState& state, const ChapterTicks& ticked, int length, Rng&
         for (char d : record.substr(1))
             b = b * 10 + static_cast<std::size_t>(d - '0');
         const auto q = static_cast<std::size_t>(g);
-        if (b >= state.BankQuestion.size())
+        if (b >= state.BankQuestion.size()) {
+            state.QuizQuestion[q].clear();
+            state.QuizKind[q].clear();
+            state.QuizHelp[q].clear();
+            for (std::string& slot : state.QuizChoices[q])
+                slot.clear();
             continue;
+        }
         state.QuizQuestion[q] = state.BankQuestion[b];
         state.QuizKind[q] = state.BankKind[b];
         state.QuizHelp[q] = state.BankHelp[b];
@@ -122,15 +135,20 @@ void assembleQuiz(QuizState& state, const ChapterTicks& ticked, int length, Rng&
         }
         const std::string& order = state.BankOrder[b];
         const bool dragDrop = kind == kDragDrop;
+        for (std::size_t o = order.size(); o < 8; ++o)
+            state.QuizChoices[q][o].clear();
         for (std::size_t o = 0; o < order.size() && o < 8; ++o) {
             const char digit = order[o];
             const std::string& answer = state.BankAnswers[b][static_cast<std::size_t>(digit - '0')];
-            if (dragDrop)
-                state.QuizChoices[q][o] = digit + answer;
-            else if (answer.find('&') == std::string::npos)
-                state.QuizChoices[q][o] = answer;
-            else
-                state.QuizChoices[q][o] = replaceAll(answer, "&", "&&");
+            std::string& slot = state.QuizChoices[q][o];
+            if (dragDrop) {
+                slot.assign(1, digit);
+                slot += answer;
+            } else if (answer.find('&') == std::string::npos) {
+                slot = answer;
+            } else {
+                slot = replaceAll(answer, "&", "&&");
+            }
         }
     }
 }
