@@ -28,6 +28,8 @@ inline constexpr std::string_view TurnOffExplain = "TurnOffExplain";
 inline constexpr std::string_view PicOnTop = "PicOnTop";
 inline constexpr std::string_view SoundResponses = "SoundResponses";
 inline constexpr std::string_view Skin = "Skin";
+// The maker's web server; the environment variable ORBA_SERVER wins over it.
+inline constexpr std::string_view Server = "Server";
 inline constexpr std::string_view PposWS = "PposWS";
 inline constexpr std::string_view PposL = "PposL";
 inline constexpr std::string_view PposT = "PposT";

@@ -1,6 +1,5 @@
-#include "orba/setup/PreviousFiles.h"
+#include "settings/RecentFiles.h"
 
-#include "settings/Keys.h"
 #include "settings/SettingsStore.h"
 
 PreviousFileList withFileAdded(const PreviousFileList& list, const std::string& path)
@@ -33,16 +32,16 @@ std::string previousFileCaption(const PreviousFileList& list, int n)
     return e.empty() ? std::string() : "&" + std::to_string(n + 1) + " - " + e;
 }
 
-PreviousFileList readPreviousFiles(const SettingsStore& store)
+PreviousFileList readPreviousFiles(const SettingsStore& store, std::string_view section)
 {
     PreviousFileList list;
     for (std::size_t i = 0; i < list.size(); ++i)
-        list[i] = store.getPath(keys::PreviousFiles, std::to_string(i + 1));
+        list[i] = store.getPath(section, std::to_string(i + 1));
     return list;
 }
 
-void writePreviousFiles(SettingsStore& store, const PreviousFileList& list)
+void writePreviousFiles(SettingsStore& store, std::string_view section, const PreviousFileList& list)
 {
     for (std::size_t i = 0; i < list.size(); ++i)
-        store.savePath(keys::PreviousFiles, std::to_string(i + 1), list[i]);
+        store.savePath(section, std::to_string(i + 1), list[i]);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-// The four most recently opened quiz files, "1" the newest.
+// The four most recently opened files, key "1" the newest. orba keeps its
+// list in section "PreviousFiles", the editor in "EditorPreviousFiles".
 
 #include <array>
 #include <string>
+#include <string_view>
 
 class SettingsStore;
 
@@ -16,8 +18,8 @@ PreviousFileList withFileRemoved(const PreviousFileList& list, const std::string
 // Caption of menu entry n (0..3): "&1 - path", or empty for no entry.
 std::string previousFileCaption(const PreviousFileList& list, int n);
 
-PreviousFileList readPreviousFiles(const SettingsStore& store);
-void writePreviousFiles(SettingsStore& store, const PreviousFileList& list);
+PreviousFileList readPreviousFiles(const SettingsStore& store, std::string_view section);
+void writePreviousFiles(SettingsStore& store, std::string_view section, const PreviousFileList& list);
 
 inline constexpr std::string_view kMovedOrRenamedMessage =
     "Whoops!  Looks like that file has either been moved or renamed.";

@@ -2,7 +2,7 @@
 
 #include "orba/loader/frmFileInfo.h"
 #include "orba/setup/FileCommands.h"
-#include "orba/setup/PreviousFiles.h"
+#include "settings/RecentFiles.h"
 #include "settings/Keys.h"
 #include "orba/prefs/LanguageTable.h"
 #include "orba/state/QuizState.h"
@@ -118,12 +118,12 @@ TEST(PreviousFileCommands, RememberAndForgetThroughTheSettingsStore)
     TestPlatform tp;
     for (const char* path : {"/q/d.qzf", "/q/c.qzf", "/q/b.qzf", "/q/a.qzf"})
         rememberPreviousFile(tp.platform, path);
-    EXPECT_EQ(readPreviousFiles(tp.settings), (PreviousFileList{"/q/a.qzf", "/q/b.qzf", "/q/c.qzf", "/q/d.qzf"}));
+    EXPECT_EQ(readPreviousFiles(tp.settings, keys::PreviousFiles), (PreviousFileList{"/q/a.qzf", "/q/b.qzf", "/q/c.qzf", "/q/d.qzf"}));
 
     tp.dialogs.expectMessage();
     forgetPreviousFile(tp.platform, "/q/b.qzf");
     EXPECT_EQ(tp.dialogs.messageTexts(),
               std::vector<std::string>{"Whoops!  Looks like that file has either been moved or renamed."});
-    EXPECT_EQ(readPreviousFiles(tp.settings), (PreviousFileList{"/q/a.qzf", "/q/c.qzf", "/q/d.qzf", ""}));
+    EXPECT_EQ(readPreviousFiles(tp.settings, keys::PreviousFiles), (PreviousFileList{"/q/a.qzf", "/q/c.qzf", "/q/d.qzf", ""}));
     EXPECT_EQ(tp.settings.get(keys::PreviousFiles, "4", "missing"), "");
 }

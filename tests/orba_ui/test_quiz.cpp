@@ -11,6 +11,7 @@
 #include "support/TestPlatform.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -372,6 +373,13 @@ TEST(QuizWindow, FileMenuAndClosing)
     EXPECT_EQ(w.state.PendingPath, w.state.QuizPath);
     EXPECT_EQ(w.ended, 0);
     EXPECT_EQ(w.tp.settings.get(keys::Settings, keys::PposWS), "0");
+
+    // Help, About opens the about window over the quiz without blocking.
+    q.mnuHelpAbout->trigger();
+    const auto abouts = q.findChildren<QDialog*>(QStringLiteral("frmAbout"));
+    ASSERT_EQ(abouts.size(), 1);
+    EXPECT_TRUE(abouts[0]->isVisible());
+    EXPECT_EQ(abouts[0]->windowTitle(), QStringLiteral(" About ORBA . . ."));
 
     QuizWindow closing(choices(2));
     frmQuiz& c = closing.start();

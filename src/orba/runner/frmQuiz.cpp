@@ -3,12 +3,13 @@
 #include "orba/loader/FileInfoText.h"
 #include "orba/prefs/LanguageTable.h"
 #include "orba/runner/PictureForm.h"
+#include "shared_ui/frmAbout.h"
 #include "orba/runner/QuizArt.h"
 #include "orba/runner/logic/QuizLayout.h"
 #include "orba/runner/logic/SoundResponses.h"
 #include "orba/runner/logic/Tally.h"
 #include "orba/setup/FileCommands.h"
-#include "orba/setup/PreviousFiles.h"
+#include "settings/RecentFiles.h"
 #include "orba/state/QuizState.h"
 #include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
@@ -127,6 +128,8 @@ void frmQuiz::buildMenus()
     mnuRevert = mnuConv->addAction(tx("&Revert .qzf to .txt"));
     mnuHelp = menuBar()->addMenu(tx("&Help"));
     mnuContents = mnuHelp->addAction(tx("&Contents and Index"));
+    mnuHelp->addSeparator();
+    mnuHelpAbout = mnuHelp->addAction(tx("&About the ORBA"));
 
     connect(mnuFileOpen, &QAction::triggered, this, &frmQuiz::openAnother);
     connect(mnuFileExit, &QAction::triggered, this, [this] {
@@ -141,6 +144,11 @@ void frmQuiz::buildMenus()
     connect(mnuConvert, &QAction::triggered, this, [this] { convertQuizFile(platform_, lang_, true); });
     connect(mnuRevert, &QAction::triggered, this, [this] { convertQuizFile(platform_, lang_, false); });
     connect(mnuContents, &QAction::triggered, this, [this] { platform_.shell.openDocument(dataFile("orbahelp.html")); });
+    connect(mnuHelpAbout, &QAction::triggered, this, [this] {
+        if (!about_)
+            about_ = new frmAbout(platform_, this);
+        about_->showAbout();
+    });
 }
 
 void frmQuiz::buildControls()
@@ -1156,7 +1164,7 @@ void frmQuiz::timeExpired()
 
 void frmQuiz::refreshPreviousFiles()
 {
-    const PreviousFileList list = readPreviousFiles(platform_.settings);
+    const PreviousFileList list = readPreviousFiles(platform_.settings, keys::PreviousFiles);
     for (int n = 0; n < 4; ++n) {
         const std::string caption = previousFileCaption(list, n);
         QAction* entry = mnuFilePrevious[static_cast<std::size_t>(n)];
@@ -1181,7 +1189,7 @@ void frmQuiz::openAnother()
 
 void frmQuiz::openPreviousFile(int n)
 {
-    const std::string path = readPreviousFiles(platform_.settings)[static_cast<std::size_t>(n)];
+    const std::string path = readPreviousFiles(platform_.settings, keys::PreviousFiles)[static_cast<std::size_t>(n)];
     std::error_code ec;
     if (path.empty() || !std::filesystem::exists(path, ec)) {
         forgetPreviousFile(platform_, path);

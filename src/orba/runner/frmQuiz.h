@@ -22,6 +22,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTextEdit;
 class QTimer;
+class frmAbout;
 class frmHelpPicForm;
 class frmPicForm;
 
@@ -109,6 +110,7 @@ public:
     QAction* mnuRevert;
     QMenu* mnuHelp;
     QAction* mnuContents;
+    QAction* mnuHelpAbout;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -152,6 +154,7 @@ private:
     QWidget* body_;
     std::unique_ptr<frmPicForm> picForm_;
     std::unique_ptr<frmHelpPicForm> helpPicForm_;
+    frmAbout* about_ = nullptr;
     std::string questionPicturePath_;
     std::string helpPicturePath_;
     bool submitWasEnabled_ = true;

@@ -1,7 +1,8 @@
 #include "orba/setup/FileCommands.h"
 
 #include "orba/prefs/LanguageTable.h"
-#include "orba/setup/PreviousFiles.h"
+#include "settings/Keys.h"
+#include "settings/RecentFiles.h"
 #include "platform/Platform.h"
 #include "quizfile/Conversion.h"
 
@@ -17,11 +18,11 @@ void convertQuizFile(Platform& platform, const LanguageTable& lang, bool toQzf)
 
 void rememberPreviousFile(Platform& platform, const std::string& path)
 {
-    writePreviousFiles(platform.settings, withFileAdded(readPreviousFiles(platform.settings), path));
+    writePreviousFiles(platform.settings, keys::PreviousFiles, withFileAdded(readPreviousFiles(platform.settings, keys::PreviousFiles), path));
 }
 
 void forgetPreviousFile(Platform& platform, const std::string& path)
 {
     platform.dialogs.message(std::string(kMovedOrRenamedMessage));
-    writePreviousFiles(platform.settings, withFileRemoved(readPreviousFiles(platform.settings), path));
+    writePreviousFiles(platform.settings, keys::PreviousFiles, withFileRemoved(readPreviousFiles(platform.settings, keys::PreviousFiles), path));
 }

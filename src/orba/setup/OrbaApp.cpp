@@ -4,6 +4,7 @@
 #include "orba/runner/frmQuiz.h"
 #include "orba/setup/frmChapters.h"
 #include "orba/state/QuizState.h"
+#include "shared_ui/frmAbout.h"
 
 #include <QTimer>
 
@@ -67,6 +68,10 @@ void OrbaApp::showSummary(const QRect& geometry, bool maximized)
     summary_->onReturnToQuiz = [this](const QRect& place) { returnToQuiz(place); };
     summary_->onNewQuiz = [this] { newQuiz(); };
     summary_->onProgramEnd = [this] { endProgram(); };
+    summary_->onAbout = [this] {
+        if (summary_)
+            (new frmAbout(platform_, summary_))->showAbout();
+    };
     summary_->load(geometry, maximized);
 }
 
