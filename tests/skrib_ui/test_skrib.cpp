@@ -8,6 +8,7 @@
 #include "skrib/frmLogin.h"
 #include "skrib/frmSkrib.h"
 #include "support/TestPlatform.h"
+#include "ToolWindowSupport.h"
 
 #include "orba/setup/StartUp.h"
 
@@ -53,6 +54,7 @@ void typePassword(const QString& password, bool remember = false)
 {
     whenLoginShown([password, remember](frmLogin* login) {
         QTest::keyClicks(login->txtPassword, password);
+        saveToolWindowShot(login, "frmLogin");
         login->chkAutoSaveEncrypted->setChecked(remember);
         QTest::mouseClick(login->cmdOK, Qt::LeftButton);
     });
@@ -130,6 +132,7 @@ TEST(Skrib, EncryptedSaveLoadsTheSameBankInTheQuizTaker)
     EXPECT_EQ(file.rfind(std::string(quizfile::kEncryptedMagic) + "\r\n", 0), 0u);
     EXPECT_EQ(file.find("Round trip"), std::string::npos);
 
+    saveToolWindowShot(&e.window, "frmSkrib-script");
     std::string plainDump, secretDump, err;
     EXPECT_EQ(dumpScript(e.path("plain/quiz.txt"), 5, plainDump, err), 0) << err;
     EXPECT_EQ(dumpScript(e.path("secret/quiz.qzf"), 5, secretDump, err), 0) << err;
