@@ -1,6 +1,7 @@
 // Opening a 50,000-line script in the editor and saving it encrypted: each
 // should take well under half a second. Runs offscreen.
 
+#include "QuietPlatform.h"
 #include "platform/Platform.h"
 #include "quizfile/Rng.h"
 #include "settings/Keys.h"
@@ -17,24 +18,6 @@
 #include <fstream>
 
 namespace {
-
-class QuietDialogs final : public Dialogs {
-public:
-    void setOwner(QWidget*) override {}
-    QWidget* owner() const override { return nullptr; }
-    MsgAnswer message(const std::string&, MsgIcon, MsgButtons, const std::string&) override { return MsgAnswer::Ok; }
-    std::optional<std::string> inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::string openFile(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::string saveFile(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<FontChoice> pickFont(const FontChoice&) override { return {}; }
-    std::optional<std::string> browseFolder(const std::string&) override { return {}; }
-};
-
-class QuietShell final : public Shell {
-public:
-    bool openDocument(const std::string&) override { return true; }
-    bool startProgram(const std::string&, const QStringList&) override { return true; }
-};
 
 // 50,000 lines in blocks of a question, four answers, a help line and a blank.
 std::string bigScript()

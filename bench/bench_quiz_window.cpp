@@ -5,6 +5,7 @@
 #include "orba/prefs/LanguageTable.h"
 #include "orba/runner/frmQuiz.h"
 #include "orba/state/QuizState.h"
+#include "QuietPlatform.h"
 #include "platform/Platform.h"
 #include "quizfile/Numbers.h"
 #include "quizfile/Rng.h"
@@ -16,24 +17,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class QuietDialogs final : public Dialogs {
-public:
-    void setOwner(QWidget*) override {}
-    QWidget* owner() const override { return nullptr; }
-    MsgAnswer message(const std::string&, MsgIcon, MsgButtons, const std::string&) override { return MsgAnswer::Ok; }
-    std::optional<std::string> inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::string openFile(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::string saveFile(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<FontChoice> pickFont(const FontChoice&) override { return {}; }
-    std::optional<std::string> browseFolder(const std::string&) override { return {}; }
-};
-
-class QuietShell final : public Shell {
-public:
-    bool openDocument(const std::string&) override { return true; }
-    bool startProgram(const std::string&, const QStringList&) override { return true; }
-};
 
 constexpr int kQuestions = 400;
 

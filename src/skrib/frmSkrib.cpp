@@ -612,28 +612,28 @@ void frmSkrib::setFontSize(int k)
     platform_.settings.saveInt(keys::Settings, keys::SkribFSize, state_.EditorFontSize);
 }
 
-void frmSkrib::showFind()
+namespace {
+
+// Find and Replace stay open beside the editor; a second call brings the
+// window that is already open to the front.
+template <class Window>
+void showSearchWindow(Window*& window, QPlainTextEdit& text, Platform& platform, QWidget* editor)
 {
-    if (!find_) {
-        find_ = new frmFind(*txtT, platform_, this);
+    if (!window) {
+        window = new Window(text, platform, editor);
         // The window deletes itself once closed.
-        find_->onClosed = [this] { find_ = nullptr; };
+        window->onClosed = [&window] { window = nullptr; };
     }
-    find_->show();
-    find_->raise();
-    find_->activateWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
-void frmSkrib::showReplace()
-{
-    if (!replace_) {
-        replace_ = new frmReplace(*txtT, platform_, this);
-        replace_->onClosed = [this] { replace_ = nullptr; };
-    }
-    replace_->show();
-    replace_->raise();
-    replace_->activateWindow();
-}
+} // namespace
+
+void frmSkrib::showFind() { showSearchWindow(find_, *txtT, platform_, this); }
+
+void frmSkrib::showReplace() { showSearchWindow(replace_, *txtT, platform_, this); }
 
 // --- Closing ----------------------------------------------------------------------------------------
 

@@ -1174,7 +1174,7 @@ void frmQuiz::refreshPreviousFiles()
     }
 }
 
-void frmQuiz::openAnother()
+void frmQuiz::leaveForChapterWindow()
 {
     Timer1->stop();
     state_.ReviewingIncorrect = false;
@@ -1187,6 +1187,12 @@ void frmQuiz::openAnother()
         onOpenAnother();
 }
 
+void frmQuiz::openAnother()
+{
+    state_.PendingPath.clear();
+    leaveForChapterWindow();
+}
+
 void frmQuiz::openPreviousFile(int n)
 {
     const std::string path = readPreviousFiles(platform_.settings, keys::PreviousFiles)[static_cast<std::size_t>(n)];
@@ -1196,16 +1202,9 @@ void frmQuiz::openPreviousFile(int n)
         refreshPreviousFiles();
         return;
     }
-    Timer1->stop();
-    state_.ReviewingIncorrect = false;
-    state_.WindowMode = "Quiz";
-    saveWindowPlace();
-    closePictures();
-    closingByProgram_ = true;
-    hide();
+    // The chapter window opens it without asking.
     state_.PendingPath = path;
-    if (onOpenAnother)
-        onOpenAnother();
+    leaveForChapterWindow();
 }
 
 // --- Keyboard and dragging ----------------------------------------------------------------------

@@ -142,6 +142,7 @@ private:
     void timeExpired();
     void playResponse(char kind);
     void openAnother();
+    void leaveForChapterWindow();
     void openPreviousFile(int n);
     void refreshPreviousFiles();
     bool handleKey(QKeyEvent* key);

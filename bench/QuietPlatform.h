@@ -1,0 +1,24 @@
+#pragma once
+
+// Dialogs and shell that answer at once, for benchmarks that drive windows.
+
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
+
+class QuietDialogs final : public Dialogs {
+public:
+    void setOwner(QWidget*) override {}
+    QWidget* owner() const override { return nullptr; }
+    MsgAnswer message(const std::string&, MsgIcon, MsgButtons, const std::string&) override { return MsgAnswer::Ok; }
+    std::optional<std::string> inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
+    std::string openFile(const std::string&, const std::string&, const std::string&) override { return {}; }
+    std::string saveFile(const std::string&, const std::string&, const std::string&) override { return {}; }
+    std::optional<FontChoice> pickFont(const FontChoice&) override { return {}; }
+    std::optional<std::string> browseFolder(const std::string&) override { return {}; }
+};
+
+class QuietShell final : public Shell {
+public:
+    bool openDocument(const std::string&) override { return true; }
+    bool startProgram(const std::string&, const QStringList&) override { return true; }
+};
