@@ -6,6 +6,7 @@
 #include "orba/runner/frmQuiz.h"
 #include "orba/setup/QuizAssembly.h"
 #include "orba/state/QuizState.h"
+#include "platform/ProgramFolder.h"
 #include "platform/units.h"
 #include "settings/Keys.h"
 #include "support/TestPlatform.h"
@@ -396,4 +397,28 @@ TEST(QuizWindow, MonotypeFontIsOfferedForThisQuizOnly)
     EXPECT_EQ(w.tp.dialogs.messages()[0].buttons, MsgButtons::OkCancel);
     EXPECT_EQ(q.txtQuestion->font().family(), QStringLiteral("Courier New"));
     EXPECT_EQ(w.tp.settings.get(keys::FontSet, keys::QuestionFontName), "");
+}
+
+TEST(QuizWindow, SoundResponsesFollowTheAnswerAndTheOption)
+{
+    QuizWindow w(choices(2) + choices(2) + choices(2));
+    std::filesystem::create_directories(w.tp.dir() + "/~Sounds");
+    writeFile(w.tp.dir() + "/~Sounds", "C00.mp3", "right");
+    writeFile(w.tp.dir() + "/~Sounds", "W00.mp3", "wrong");
+    ScopedProgramFolder folder(w.tp.dir());
+    frmQuiz& q = w.start();
+    for (QCheckBox* box : q.chk)
+        box->setChecked(box->text().endsWith(QStringLiteral(") c1")));
+    w.submit();
+    w.submit();
+    w.submit(); // nothing ticked: wrong
+    ASSERT_EQ(w.tp.sound.played.size(), 2u);
+    EXPECT_TRUE(w.tp.sound.played[0].ends_with("/~Sounds/C00.mp3"));
+    EXPECT_TRUE(w.tp.sound.played[1].ends_with("/~Sounds/W00.mp3"));
+
+    // Switched off, the next answer is silent at once.
+    w.tp.settings.saveBool(keys::Settings, keys::SoundResponses, false, BoolForm::MinusOneZero);
+    w.submit();
+    w.submit();
+    EXPECT_EQ(w.tp.sound.played.size(), 2u);
 }
