@@ -5,6 +5,10 @@
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
 class QuietDialogs final : public Dialogs {
 public:
     void setOwner(QWidget*) override {}
@@ -22,3 +26,16 @@ public:
     bool openDocument(const std::string&) override { return true; }
     bool startProgram(const std::string&, const QStringList&) override { return true; }
 };
+
+// The main of a benchmark that drives windows: offscreen unless
+// QT_QPA_PLATFORM says otherwise.
+inline int runWindowBenchmarks(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

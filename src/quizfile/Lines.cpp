@@ -82,6 +82,28 @@ std::string toLowerAscii(std::string_view text)
     return out;
 }
 
+char toUpperAnsi(char c)
+{
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7))
+        return static_cast<char>(b - 32);
+    switch (b) {
+    case 0x9A: return static_cast<char>(0x8A);
+    case 0x9C: return static_cast<char>(0x8C);
+    case 0x9E: return static_cast<char>(0x8E);
+    case 0xFF: return static_cast<char>(0x9F);
+    default: return c;
+    }
+}
+
+std::string toUpperAnsi(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        c = toUpperAnsi(c);
+    return out;
+}
+
 bool equalsNoCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())

@@ -26,6 +26,11 @@ std::string_view trimSpaces(std::string_view text);
 std::string joinCrLf(const std::vector<std::string>& lines);
 
 std::string toUpperAscii(std::string_view text);
+// Windows-1252 upper case: ASCII and the accented letters (é -> É, š -> Š,
+// ÿ -> Ÿ); ß and µ have none. For comparing typed answers and searching
+// without regard to letter case.
+char toUpperAnsi(char c);
+std::string toUpperAnsi(std::string_view text);
 std::string toLowerAscii(std::string_view text);
 bool equalsNoCase(std::string_view a, std::string_view b);
 

@@ -160,13 +160,14 @@ void EditorSearch::replaceAll(const QString& what, const QString& with)
     cursor.endEditBlock();
 }
 
-frmFind::frmFind(QPlainTextEdit& txtT, Platform& platform, QWidget* owner)
+SearchWindow::SearchWindow(QPlainTextEdit& txtT, Platform& platform, QWidget* owner, const QString& name,
+                           const QString& title)
     : QDialog(owner ? owner : txtT.window(), Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       search_(platform, txtT)
 {
-    setObjectName(QStringLiteral("frmFind"));
+    setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral(" Find"));
+    setWindowTitle(title);
 
     lblFind = new QLabel(QStringLiteral("Find What:"), this);
     lblFind->setObjectName(QStringLiteral("lblFind"));
@@ -175,12 +176,39 @@ frmFind::frmFind(QPlainTextEdit& txtT, Platform& platform, QWidget* owner)
     txtFind->setMinimumWidth(240);
     cmdFindNext = new QPushButton(QStringLiteral("Find Next"), this);
     cmdFindNext->setObjectName(QStringLiteral("cmdFindNext"));
-    cmdFindNext->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     fraDirection = directionFrame(this, optUp, optDown);
     chkCase = new QCheckBox(QStringLiteral("case sensitive"), this);
     chkCase->setObjectName(QStringLiteral("chkCase"));
+}
+
+void SearchWindow::finishSetup()
+{
+    connect(cmdFindNext, &QPushButton::clicked, this, &SearchWindow::cmdFindNext_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(this, &QDialog::finished, this, [this] {
+        if (onClosed)
+            onClosed();
+    });
+    centreOnOwner(*this, parentWidget());
+}
+
+SearchDirection SearchWindow::direction() const
+{
+    return optUp->isChecked() ? SearchDirection::Up : SearchDirection::Down;
+}
+
+void SearchWindow::cmdFindNext_Click()
+{
+    if (!search_.findNext(txtFind->text(), direction(), chkCase->isChecked()))
+        close();
+}
+
+frmFind::frmFind(QPlainTextEdit& txtT, Platform& platform, QWidget* owner)
+    : SearchWindow(txtT, platform, owner, QStringLiteral("frmFind"), QStringLiteral(" Find"))
+{
+    cmdFindNext->setDefault(true);
 
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(10);
@@ -193,23 +221,5 @@ frmFind::frmFind(QPlainTextEdit& txtT, Platform& platform, QWidget* owner)
     grid->setColumnStretch(1, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->activate();
-
-    connect(cmdFindNext, &QPushButton::clicked, this, &frmFind::cmdFindNext_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
-    connect(this, &QDialog::finished, this, [this] {
-        if (onClosed)
-            onClosed();
-    });
-    centreOnOwner(*this, parentWidget());
-}
-
-SearchDirection frmFind::direction() const
-{
-    return optUp->isChecked() ? SearchDirection::Up : SearchDirection::Down;
-}
-
-void frmFind::cmdFindNext_Click()
-{
-    if (!search_.findNext(txtFind->text(), direction(), chkCase->isChecked()))
-        close();
+    finishSetup();
 }

@@ -47,13 +47,13 @@ QString shownEditorText(const QPlainTextEdit& editor);
 // search windows show it.
 QGroupBox* directionFrame(QWidget* parent, QRadioButton*& optUp, QRadioButton*& optDown);
 
-// " Find": a tool window over the editor that searches its text box. It
-// deletes itself when closed and calls onClosed first. The owner (the
-// editor's window when none is given) keeps it above itself.
-class frmFind final : public QDialog {
+// What the Find and Replace windows share: the find text, the direction,
+// the case tick, Find Next and Cancel. A search window is a tool window over
+// the editor that searches its text box; it deletes itself when closed and
+// calls onClosed first. The owner (the editor's window when none is given)
+// keeps it above itself.
+class SearchWindow : public QDialog {
 public:
-    frmFind(QPlainTextEdit& txtT, Platform& platform, QWidget* owner = nullptr);
-
     void cmdFindNext_Click();
 
     std::function<void()> onClosed;
@@ -67,8 +67,17 @@ public:
     QRadioButton* optDown;
     QCheckBox* chkCase;
 
-private:
+protected:
+    SearchWindow(QPlainTextEdit& txtT, Platform& platform, QWidget* owner, const QString& name, const QString& title);
+    // Once the window is laid out: the shared buttons act and it is centred.
+    void finishSetup();
     skrib::SearchDirection direction() const;
 
     EditorSearch search_;
+};
+
+// " Find".
+class frmFind final : public SearchWindow {
+public:
+    frmFind(QPlainTextEdit& txtT, Platform& platform, QWidget* owner = nullptr);
 };

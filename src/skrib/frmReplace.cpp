@@ -27,18 +27,8 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent)
 } // namespace
 
 frmReplace::frmReplace(QPlainTextEdit& txtT, Platform& platform, QWidget* owner)
-    : QDialog(owner ? owner : txtT.window(), Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      search_(platform, txtT)
+    : SearchWindow(txtT, platform, owner, QStringLiteral("frmReplace"), QStringLiteral(" Replace"))
 {
-    setObjectName(QStringLiteral("frmReplace"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral(" Replace"));
-
-    lblFind = new QLabel(QStringLiteral("Find What:"), this);
-    lblFind->setObjectName(QStringLiteral("lblFind"));
-    txtFind = new QLineEdit(this);
-    txtFind->setObjectName(QStringLiteral("txtFind"));
-    txtFind->setMinimumWidth(240);
     lblReplace = new QLabel(QStringLiteral("Replace With:"), this);
     lblReplace->setObjectName(QStringLiteral("lblReplace"));
     txtReplace = new QLineEdit(this);
@@ -51,14 +41,9 @@ frmReplace::frmReplace(QPlainTextEdit& txtT, Platform& platform, QWidget* owner)
     QPalette grey = lblBreaks->palette();
     grey.setColor(QPalette::WindowText, palette().color(QPalette::Disabled, QPalette::WindowText));
     lblBreaks->setPalette(grey);
-    cmdFindNext = button(QStringLiteral("Find Next"), "cmdFindNext", this);
     cmdReplace = button(QStringLiteral("Replace"), "cmdReplace", this);
     cmdReplaceAll = button(QStringLiteral("Replace All"), "cmdReplaceAll", this);
     cmdReplaceAll->setDefault(true);
-    cmdCancel = button(QStringLiteral("Cancel"), "cmdCancel", this);
-    fraDirection = directionFrame(this, optUp, optDown);
-    chkCase = new QCheckBox(QStringLiteral("case sensitive"), this);
-    chkCase->setObjectName(QStringLiteral("chkCase"));
 
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(10);
@@ -81,33 +66,16 @@ frmReplace::frmReplace(QPlainTextEdit& txtT, Platform& platform, QWidget* owner)
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->activate();
 
-    connect(cmdFindNext, &QPushButton::clicked, this, &frmReplace::cmdFindNext_Click);
     connect(cmdReplace, &QPushButton::clicked, this, &frmReplace::cmdReplace_Click);
     connect(cmdReplaceAll, &QPushButton::clicked, this, &frmReplace::cmdReplaceAll_Click);
     connect(cmdCR, &QPushButton::clicked, this, &frmReplace::cmdCR_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     connect(txtReplace, &QLineEdit::textChanged, this, [this](const QString& text) {
         const qsizetype breaks = text.count(QStringLiteral("\r\n"));
         lblBreaks->setText(breaks == 0   ? QString()
                            : breaks == 1 ? QStringLiteral("holds 1 line break")
                                          : QStringLiteral("holds %1 line breaks").arg(breaks));
     });
-    connect(this, &QDialog::finished, this, [this] {
-        if (onClosed)
-            onClosed();
-    });
-    centreOnOwner(*this, parentWidget());
-}
-
-SearchDirection frmReplace::direction() const
-{
-    return optUp->isChecked() ? SearchDirection::Up : SearchDirection::Down;
-}
-
-void frmReplace::cmdFindNext_Click()
-{
-    if (!search_.findNext(txtFind->text(), direction(), chkCase->isChecked()))
-        close();
+    finishSetup();
 }
 
 void frmReplace::cmdReplace_Click()

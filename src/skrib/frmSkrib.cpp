@@ -38,6 +38,7 @@
 #include <QToolBar>
 
 #include <filesystem>
+#include <functional>
 
 using quizfile::toQString;
 
@@ -65,8 +66,8 @@ std::string fileName(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// A toolbar picture drawn from a few characters, clear on any theme.
-QIcon glyphIcon(const QString& text, const QColor& colour)
+// Toolbar pictures: white marks on a rounded tile, clear on any theme.
+QIcon tileIcon(const QColor& colour, const std::function<void(QPainter&)>& mark)
 {
     QPixmap pix(24, 24);
     pix.fill(Qt::transparent);
@@ -75,30 +76,32 @@ QIcon glyphIcon(const QString& text, const QColor& colour)
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
     p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 5, 5);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setBold(true);
-    f.setPixelSize(text.size() > 2 ? 9 : 12);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, text);
+    mark(p);
     return QIcon(pix);
 }
 
-// Find: a magnifying glass on the same rounded tile.
+// A few characters on the tile.
+QIcon glyphIcon(const QString& text, const QColor& colour)
+{
+    return tileIcon(colour, [&text](QPainter& p) {
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setBold(true);
+        f.setPixelSize(text.size() > 2 ? 9 : 12);
+        p.setFont(f);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, text);
+    });
+}
+
+// Find: a magnifying glass on the tile.
 QIcon magnifierIcon(const QColor& colour)
 {
-    QPixmap pix(24, 24);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 5, 5);
-    p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QRectF(6, 5.5, 9, 9));
-    p.drawLine(QPointF(13.8, 13.3), QPointF(18, 17.5));
-    return QIcon(pix);
+    return tileIcon(colour, [](QPainter& p) {
+        p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(6, 5.5, 9, 9));
+        p.drawLine(QPointF(13.8, 13.3), QPointF(18, 17.5));
+    });
 }
 
 } // namespace

@@ -43,3 +43,10 @@ TEST(Lines, ReplaceAllIgnoringCase)
     EXPECT_EQ(replaceAll("a & b & c", " & ", " && "), "a && b && c");
     EXPECT_EQ(replaceAll("abc", "", "x"), "abc");
 }
+
+TEST(Lines, Windows1252UpperCase)
+{
+    EXPECT_EQ(toUpperAnsi("paris \xE9t\xE9 \x9A\x9C\x9E\xFF"), "PARIS \xC9T\xC9 \x8A\x8C\x8E\x9F");
+    // Division sign, sharp s and micro sign have no capital.
+    EXPECT_EQ(toUpperAnsi("\xF7\xDF\xB5 A1"), "\xF7\xDF\xB5 A1");
+}

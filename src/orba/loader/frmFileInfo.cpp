@@ -144,10 +144,7 @@ frmFileInfo::frmFileInfo(QuizState& state, Platform& platform, const LanguageTab
         accept();
     });
     connect(mnuFileExit, &QAction::triggered, this, [this] { outcome_ = Outcome::ExitProgram; accept(); });
-    connect(mnuEditOpen, &QAction::triggered, this, [this] { platform_.shell.startProgram("skrib"); });
-    connect(mnuContents, &QAction::triggered, this, [this] { platform_.shell.openDocument(dataFile("orbahelp.html")); });
-    connect(mnuConvert, &QAction::triggered, this, [this] { convertQuizFile(platform_, lang_, true); });
-    connect(mnuRevert, &QAction::triggered, this, [this] { convertQuizFile(platform_, lang_, false); });
+    connectSharedCommands(this, {mnuEditOpen, mnuConvert, mnuRevert, mnuContents}, platform_, lang_);
 }
 
 void frmFileInfo::placeWindow()

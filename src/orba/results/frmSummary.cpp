@@ -163,16 +163,7 @@ frmSummary::frmSummary(QuizState& state, Platform& platform, const LanguageTable
 
     connect(mnuFileOpen, &QAction::triggered, this, &frmSummary::newQuiz);
     connect(mnuFileExit, &QAction::triggered, this, &frmSummary::exitProgram);
-    connect(mnuEditOpen, &QAction::triggered, this, [this] { platform_.shell.startProgram("skrib"); });
-    connect(mnuConvert, &QAction::triggered, this, [this] {
-        const ScopedDialogOwner owner(platform_.dialogs, this);
-        convertQuizFile(platform_, lang_, true);
-    });
-    connect(mnuRevert, &QAction::triggered, this, [this] {
-        const ScopedDialogOwner owner(platform_.dialogs, this);
-        convertQuizFile(platform_, lang_, false);
-    });
-    connect(mnuContents, &QAction::triggered, this, [this] { platform_.shell.openDocument(dataFile("orbahelp.html")); });
+    connectSharedCommands(this, {mnuEditOpen, mnuConvert, mnuRevert, mnuContents}, platform_, lang_);
     connect(mnuHelpAbout, &QAction::triggered, this, [this] {
         if (onAbout)
             onAbout();

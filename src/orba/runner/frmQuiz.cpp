@@ -140,10 +140,7 @@ void frmQuiz::buildMenus()
         if (onProgramEnd)
             onProgramEnd();
     });
-    connect(mnuEditOpen, &QAction::triggered, this, [this] { platform_.shell.startProgram("skrib"); });
-    connect(mnuConvert, &QAction::triggered, this, [this] { convertQuizFile(platform_, lang_, true); });
-    connect(mnuRevert, &QAction::triggered, this, [this] { convertQuizFile(platform_, lang_, false); });
-    connect(mnuContents, &QAction::triggered, this, [this] { platform_.shell.openDocument(dataFile("orbahelp.html")); });
+    connectSharedCommands(this, {mnuEditOpen, mnuConvert, mnuRevert, mnuContents}, platform_, lang_);
     connect(mnuHelpAbout, &QAction::triggered, this, [this] {
         if (!about_)
             about_ = new frmAbout(platform_, this);

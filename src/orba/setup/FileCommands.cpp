@@ -1,9 +1,13 @@
 #include "orba/setup/FileCommands.h"
 
+#include <QAction>
+#include <QWidget>
+
 #include "orba/prefs/LanguageTable.h"
 #include "settings/Keys.h"
 #include "settings/RecentFiles.h"
 #include "platform/Platform.h"
+#include "platform/ProgramFolder.h"
 #include "quizfile/Conversion.h"
 
 void convertQuizFile(Platform& platform, const LanguageTable& lang, bool toQzf)
@@ -25,4 +29,19 @@ void forgetPreviousFile(Platform& platform, const std::string& path)
 {
     platform.dialogs.message(std::string(kMovedOrRenamedMessage));
     writePreviousFiles(platform.settings, keys::PreviousFiles, withFileRemoved(readPreviousFiles(platform.settings, keys::PreviousFiles), path));
+}
+
+void connectSharedCommands(QWidget* window, const SharedCommands& actions, Platform& platform, const LanguageTable& lang)
+{
+    Platform* p = &platform;
+    const LanguageTable* l = &lang;
+    QObject::connect(actions.editOpen, &QAction::triggered, window, [p] { p->shell.startProgram("skrib"); });
+    QObject::connect(actions.contents, &QAction::triggered, window,
+                     [p] { p->shell.openDocument(dataFile("orbahelp.html")); });
+    for (const bool toQzf : {true, false}) {
+        QObject::connect(toQzf ? actions.convert : actions.revert, &QAction::triggered, window, [window, p, l, toQzf] {
+            const ScopedDialogOwner owner(p->dialogs, window);
+            convertQuizFile(*p, *l, toQzf);
+        });
+    }
 }

@@ -1,5 +1,7 @@
 #include "skrib/text/FindReplace.h"
 
+#include "quizfile/Lines.h"
+
 #include <algorithm>
 #include <array>
 
@@ -7,32 +9,7 @@ namespace skrib {
 
 namespace {
 
-constexpr std::array<unsigned char, 256> makeFoldTable()
-{
-    std::array<unsigned char, 256> table{};
-    for (int i = 0; i < 256; ++i)
-        table[i] = static_cast<unsigned char>(i);
-    for (int c = 'A'; c <= 'Z'; ++c)
-        table[c] = static_cast<unsigned char>(c + 0x20);
-    for (int c = 0xC0; c <= 0xDE; ++c)
-        if (c != 0xD7)
-            table[c] = static_cast<unsigned char>(c + 0x20);
-    table[0x8A] = 0x9A;
-    table[0x8C] = 0x9C;
-    table[0x8E] = 0x9E;
-    table[0x9F] = 0xFF;
-    return table;
-}
-
-constexpr std::array<unsigned char, 256> kFold = makeFoldTable();
-
-std::string folded(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        c = static_cast<char>(kFold[static_cast<unsigned char>(c)]);
-    return out;
-}
+std::string folded(std::string_view text) { return quizfile::toUpperAnsi(text); }
 
 // The first occurrence at or after `from`.
 std::size_t searchDown(std::string_view text, std::string_view what, std::size_t from, bool caseSensitive)
@@ -88,11 +65,6 @@ FindResult run(const FindRequest& r, std::size_t downFrom)
 }
 
 } // namespace
-
-unsigned char foldCase(unsigned char byte)
-{
-    return kFold[byte];
-}
 
 FindResult findNext(const FindRequest& request)
 {

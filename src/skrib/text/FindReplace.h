@@ -60,12 +60,6 @@ std::string replaceAllExact(std::string_view text, std::string_view what, std::s
 // "[CR]": a line break added to the replace text.
 std::string withLineBreak(std::string_view replaceText);
 
-// Windows-1252 letters without regard to case: A-Z, the accented capitals
-// of 0xC0-0xDE (not 0xD7, the multiplication sign) and the four capitals
-// of 0x80-0x9F (S and Z with caron, OE, Y with diaeresis) fold to their
-// small forms, so "é" finds "É". 0xDF (sharp s) has no capital here.
-unsigned char foldCase(unsigned char byte);
-
 // The editor widget counts a line break as one character and a character
 // outside the Basic Multilingual Plane as two (a surrogate pair); the
 // Windows-1252 text holds CR LF for the one and a single '?' for the other.

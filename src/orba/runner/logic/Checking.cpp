@@ -1,36 +1,11 @@
 #include "orba/runner/logic/Checking.h"
 
 #include "quizfile/Grammar.h"
+#include "quizfile/Lines.h"
 
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-
-// Windows-1252 upper case: ASCII and the accented letters a quiz in a
-// European language uses (é -> É, š -> Š, ÿ -> Ÿ); ß and µ have none.
-char ansiUpper(char c)
-{
-    const auto b = static_cast<unsigned char>(c);
-    if (b >= 'a' && b <= 'z')
-        return static_cast<char>(b - 32);
-    if (b >= 0xE0 && b <= 0xFE && b != 0xF7)
-        return static_cast<char>(b - 32);
-    switch (b) {
-    case 0x9A: return static_cast<char>(0x8A);
-    case 0x9C: return static_cast<char>(0x8C);
-    case 0x9E: return static_cast<char>(0x8E);
-    case 0xFF: return static_cast<char>(0x9F);
-    default: return c;
-    }
-}
-
-std::string upper(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        c = ansiUpper(c);
-    return out;
-}
 
 bool endsWith(std::string_view text, std::string_view tail)
 {
@@ -99,7 +74,7 @@ QuestionLayout layoutOfKind(std::string_view kind)
 
 bool isTypingKind(std::string_view kind)
 {
-    const std::string u = upper(kind);
+    const std::string u = quizfile::toUpperAnsi(kind);
     return u == quizfile::kBlank || u == quizfile::kEssay;
 }
 
@@ -151,12 +126,12 @@ BlankCheck checkBlank(std::string_view kind, const AnswerSlots& choices, const s
 {
     BlankCheck result;
     const bool exact = kind == quizfile::kBlankCase;
-    const std::string typedUpper = upper(typed);
+    const std::string typedUpper = quizfile::toUpperAnsi(typed);
     for (std::size_t k = 0; k < 5; ++k) {
         const std::string& accepted = choices[k];
         if (accepted.empty())
             continue;
-        if (exact ? accepted == typed : upper(accepted) == typedUpper)
+        if (exact ? accepted == typed : quizfile::toUpperAnsi(accepted) == typedUpper)
             result.wrong = false;
     }
     if (result.wrong) {
@@ -215,7 +190,8 @@ EssayCheck checkEssay(std::string_view kind, const AnswerSlots& choices, const s
 
     const std::string given = withoutTrailingCrLf(withCrLf(typed));
     const std::string& wanted = result.expected;
-    result.wrong = kind == quizfile::kEssayCase ? given != wanted : upper(given) != upper(wanted);
+    result.wrong = kind == quizfile::kEssayCase ? given != wanted
+                                                : quizfile::toUpperAnsi(given) != quizfile::toUpperAnsi(wanted);
     return result;
 }
 
